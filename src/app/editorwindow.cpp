@@ -1,0 +1,237 @@
+#include "editorwindow.h"
+
+#include "clientarea.h"
+#include "document/richtextcontrol.h"
+#include "editorcontext.h"
+#include "editorlayout.h"
+#include "mainmenu.h"
+#include "palettepositions.h"
+#include "platform/prompts.h"
+#include "preferencesdialog.h"
+#include "statuspanels.h"
+#include "toolbarstrip.h"
+#include "twips.h"
+#include "welcomewindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolButton>
+
+namespace {
+constexpr double RestoredWidthTwips = 8880;
+constexpr double RestoredHeightTwips = 8310;
+constexpr double StatusBarHeightTwips = 300;
+} // namespace
+
+EditorWindow::EditorWindow(EditorContext &context, QWidget *parent) : QMainWindow(parent), m_context(context)
+{
+    setObjectName(QStringLiteral("frmEditor"));
+    setWindowTitle(QStringLiteral("KOR Velmora: Untitled"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/ondrel.svg")));
+
+    buildMainMenu(menuBar());
+
+    m_client = new ClientArea(this);
+    setCentralWidget(m_client);
+    m_toolbar = std::make_unique<ToolbarStrip>(m_client);
+
+    // Created after the strip so that it lies above it: hiding the toolbar means covering it.
+    m_text = new RichTextControl(m_client);
+    m_text->setObjectName(QStringLiteral("txtEdit"));
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    m_text->setBaseFont(font);
+
+    m_status = new StatusPanels(context.services.lockKeys, m_client);
+
+    action(QStringLiteral("mnuFontSizesItem(2)"))->setChecked(true);
+
+    QList<QKeySequence> shortcuts;
+    for (const QAction *item : findChildren<QAction *>()) {
+        if (!item->shortcut().isEmpty())
+            shortcuts << item->shortcut();
+    }
+    m_text->releaseKeys(shortcuts);
+
+    // Restored place: centred on the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QSize restored = twipsToPixels(this, RestoredWidthTwips, RestoredHeightTwips);
+    setGeometry(QRect(screen.center() - QPoint(restored.width() / 2, restored.height() / 2), restored));
+    placeTextControl({0, 0, pixelsToTwipsX(this, m_client->width()), pixelsToTwipsY(this, m_client->height())});
+
+    connect(m_client, &ClientArea::resized, this, &EditorWindow::onClientResized);
+    connect(m_client, &ClientArea::mouseMovedOnSurface, this, [this] { setHint(QString()); });
+    qApp->installEventFilter(this);
+    connectCommands();
+    m_status->refreshIndicators(m_text->overwriteMode());
+}
+
+EditorWindow::~EditorWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+QAction *EditorWindow::action(const QString &name) const
+{
+    return findChild<QAction *>(name);
+}
+
+void EditorWindow::connectCommands()
+{
+    connect(action(QStringLiteral("mnuFileExit(5)")), &QAction::triggered, this, &QWidget::close);
+    connect(action(QStringLiteral("mnuShowTB")), &QAction::triggered, this, &EditorWindow::applyToolbarTick);
+    connect(m_toolbar->button(QStringLiteral("Image5")), &QToolButton::clicked, this, &EditorWindow::hideToolbar);
+    connect(action(QStringLiteral("mnuPP")), &QAction::triggered, this, &EditorWindow::openPreferences);
+    connect(action(QStringLiteral("mnuAbout")), &QAction::triggered, this, &EditorWindow::showAbout);
+}
+
+void EditorWindow::showEditor()
+{
+    showMaximized();
+}
+
+QSizeF EditorWindow::clientTwips() const
+{
+    return {pixelsToTwipsX(this, m_client->width()), pixelsToTwipsY(this, m_client->height())};
+}
+
+void EditorWindow::placeTextControl(const QRectF &twips)
+{
+    m_textTwips = twips;
+    m_text->setGeometry(twipsToPixelsX(this, twips.left()), twipsToPixelsY(this, twips.top()),
+                        qMax(0, twipsToPixelsX(this, twips.width())), qMax(0, twipsToPixelsY(this, twips.height())));
+}
+
+void EditorWindow::onClientResized()
+{
+    const int statusHeight = twipsToPixelsY(this, StatusBarHeightTwips);
+    m_status->setGeometry(0, m_client->height() - statusHeight, m_client->width(), statusHeight);
+    placeTextControl(editorlayout::resized(m_textTwips, clientTwips(), state.Sta == QLatin1String("ON")));
+}
+
+void EditorWindow::showToolbarAtStartup()
+{
+    action(QStringLiteral("mnuShowTB"))->setChecked(true);
+    state.Sta = QStringLiteral("ON");
+    placeTextControl(editorlayout::startupWithToolbar(clientTwips()));
+}
+
+void EditorWindow::toggleToolbar()
+{
+    action(QStringLiteral("mnuShowTB"))->trigger();
+}
+
+void EditorWindow::applyToolbarTick(bool ticked)
+{
+    if (ticked) {
+        state.Sta = QStringLiteral("ON");
+        placeTextControl(editorlayout::toolbarShown(clientTwips()));
+    } else {
+        state.Sta = QStringLiteral("OFF");
+        placeTextControl(editorlayout::toolbarHidden(clientTwips()));
+    }
+}
+
+void EditorWindow::hideToolbar()
+{
+    action(QStringLiteral("mnuShowTB"))->setChecked(false);
+    state.Sta = QStringLiteral("OFF");
+    placeTextControl(editorlayout::toolbarHidden(clientTwips()));
+}
+
+void EditorWindow::setStartupFontSize(int points)
+{
+    QFont font = m_text->baseFont();
+    font.setPointSize(points);
+    m_text->setBaseFont(font);
+}
+
+void EditorWindow::loadEditorFile(const QString &path)
+{
+    const QString caption = QStringLiteral("KOR Velmora: ") + path;
+    if (windowTitle() == caption)
+        return;
+    if (!m_text->loadFile(path).ok) {
+        m_context.services.prompts.message({QStringLiteral("Error encountered while trying to open file, please retry."),
+                                            QStringLiteral("KOR Velmora"), Prompts::Icon::Warning});
+        return;
+    }
+    setWindowTitle(caption);
+    state.Saved = QStringLiteral("YES");
+}
+
+void EditorWindow::setCaptions(const char *itemPrefix, int count, const QString *captions)
+{
+    for (int i = 0; i < count; ++i)
+        action(QLatin1String(itemPrefix) + QString::number(i + 1))->setText(captions[i]);
+}
+
+void EditorWindow::setLaunchCaptions(const std::array<QString, 5> &captions)
+{
+    setCaptions("mnuUserLaunch", 5, captions.data());
+}
+
+void EditorWindow::setPhraseCaptions(const std::array<QString, 5> &captions)
+{
+    setCaptions("mnuUserKey", 5, captions.data());
+}
+
+void EditorWindow::setRecentCaptions(const std::array<QString, 4> &captions)
+{
+    setCaptions("mnuRec", 4, captions.data());
+}
+
+void EditorWindow::setHint(const QString &text)
+{
+    m_hint = text;
+    m_status->setPanelText(StatusPanels::Hint, text);
+}
+
+void EditorWindow::openPreferences()
+{
+    if (!m_preferencesDialog) {
+        const Services &services = m_context.services;
+        m_preferencesDialog = new PreferencesDialog(m_context.preferences(), m_context.settings, services.prompts,
+                                                    services.launcher, services.programFolder, this);
+        m_preferencesDialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_preferencesDialog, &PreferencesDialog::saved, this, [this] {
+            const PreferencesState &preferences = m_context.preferences();
+            setLaunchCaptions(preferences.launches);
+            setPhraseCaptions(preferences.phrases);
+        });
+        // The dialog's controls are the state: it goes when the dialog goes.
+        connect(m_preferencesDialog, &QObject::destroyed, this, [this] { m_context.discardPreferences(); });
+    }
+    m_preferencesDialog->show();
+    m_preferencesDialog->raise();
+    m_preferencesDialog->activateWindow();
+}
+
+void EditorWindow::showAbout()
+{
+    auto *welcome = new WelcomeWindow(this);
+    welcome->setAttribute(Qt::WA_DeleteOnClose);
+    welcome->show();
+}
+
+void EditorWindow::closeEvent(QCloseEvent *event)
+{
+    PalettePositions::load(m_context.settings).save(m_context.settings);
+    event->accept();
+    emit ended();
+}
+
+bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyRelease:
+    case QEvent::ApplicationActivate:
+        m_status->refreshIndicators(m_text->overwriteMode());
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "editorstate.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+class ClientArea;
+class EditorContext;
+class PreferencesDialog;
+class RichTextControl;
+class StatusPanels;
+class ToolbarStrip;
+
+// The main window (frmEditor): menu bar, toolbar strip, the script's text control, the
+// status bar and the editor's state fields. It routes commands; the work lives elsewhere.
+class EditorWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit EditorWindow(EditorContext &context, QWidget *parent = nullptr);
+    ~EditorWindow() override;
+
+    RichTextControl *textControl() const { return m_text; }
+    StatusPanels *statusPanels() const { return m_status; }
+    QAction *action(const QString &name) const;
+
+    EditorState state;
+    QString currentFile;
+
+    // Shows the window maximised over its centred restored place.
+    void showEditor();
+
+    void showToolbarAtStartup();
+    // Tools > View > "Show Toolbar": toggles the tick and moves the text control.
+    void toggleToolbar();
+    // "Close Toolbar": always hides.
+    void hideToolbar();
+
+    void setStartupFontSize(int points);
+
+    // Reads the whole file into the text control unless it is the file already shown;
+    // a failure shows the open-error message and leaves text, caption and flag as they were.
+    void loadEditorFile(const QString &path);
+    void setLaunchCaptions(const std::array<QString, 5> &captions);
+    void setPhraseCaptions(const std::array<QString, 5> &captions);
+    void setRecentCaptions(const std::array<QString, 4> &captions);
+
+    // The hint line (hbar); every change shows in the last status panel.
+    QString hint() const { return m_hint; }
+    void setHint(const QString &text);
+
+    void openPreferences();
+    void showAbout();
+
+signals:
+    // The user ended the program (File > Exit or the close box); positions are written.
+    void ended();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void connectCommands();
+    // Moves the text control for the "Show Toolbar" tick the item now has.
+    void applyToolbarTick(bool ticked);
+    void placeTextControl(const QRectF &twips);
+    QSizeF clientTwips() const;
+    void onClientResized();
+    void setCaptions(const char *itemPrefix, int count, const QString *captions);
+
+    EditorContext &m_context;
+    ClientArea *m_client = nullptr;
+    std::unique_ptr<ToolbarStrip> m_toolbar;
+    RichTextControl *m_text = nullptr;
+    QRectF m_textTwips; // the text control's place in twips, kept exact between resizes
+    StatusPanels *m_status = nullptr;
+    QString m_hint;
+    QPointer<PreferencesDialog> m_preferencesDialog;
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+class QMenuBar;
+
+// Builds the main window's menu bar: every menu, submenu and item with its object name,
+// caption, access key and shortcut, in order. Items are QActions (submenus are QMenus whose
+// menuAction carries the same name); the window finds them by name to connect commands.
+void buildMainMenu(QMenuBar *menuBar);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/lockkeys.h"
+
+#include <QStatusBar>
+
+#include <array>
+
+class QLabel;
+
+// The main window's status bar (StatusBar1) with its seven panels: line, file, the four
+// key indicators (CAPS, NUM, INS, SCRL) and the hint line. An indicator reads in the normal
+// colour while its key is on and greyed while it is off.
+class StatusPanels : public QStatusBar {
+    Q_OBJECT
+public:
+    static constexpr int Count = 7;
+    enum Panel { Line = 1, File, Caps, Num, Insert, Scroll, Hint };
+
+    StatusPanels(LockKeys &lockKeys, QWidget *parent = nullptr);
+
+    void setPanelText(Panel panel, const QString &text);
+    QString panelText(Panel panel) const;
+    bool indicatorOn(Panel panel) const;
+
+    // Reads the lock keys again; overtype is the text control's own state.
+    void refreshIndicators(bool overtype);
+
+    // Lays the panels out for the widget's resolution.
+    void placePanels();
+
+private:
+    QLabel *panel(Panel panel) const { return m_panels[panel - 1]; }
+
+    LockKeys &m_lockKeys;
+    std::array<QLabel *, Count> m_panels{};
+};
