@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -154,6 +155,7 @@ private slots:
         EditorWindow window(fixture.context);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.showToolbarAtStartup(); // uncovers the strip's surface
         window.setHint(QStringLiteral("Runs the script"));
         QCOMPARE(window.statusPanels()->panelText(StatusPanels::Hint), QStringLiteral("Runs the script"));
         QWidget *client = window.centralWidget();

@@ -2,15 +2,15 @@
 
 #include <QTest>
 
-template <typename T> std::optional<T> ScriptedPrompts::take(const char *what)
+template <typename T> bool ScriptedPrompts::take(T &answer, const char *what)
 {
     if (m_answers.empty() || !std::holds_alternative<T>(m_answers.front())) {
         QTest::qFail(qPrintable(QStringLiteral("unexpected prompt: %1").arg(QLatin1String(what))), __FILE__, __LINE__);
-        return std::nullopt;
+        return false;
     }
-    T answer = std::get<T>(m_answers.front());
+    answer = std::get<T>(m_answers.front());
     m_answers.pop_front();
-    return answer;
+    return true;
 }
 
 QMessageBox::StandardButton ScriptedPrompts::message(const Message &message)
@@ -19,33 +19,39 @@ QMessageBox::StandardButton ScriptedPrompts::message(const Message &message)
     if (message.buttons == QMessageBox::Ok
         && (m_answers.empty() || !std::holds_alternative<QMessageBox::StandardButton>(m_answers.front())))
         return QMessageBox::Ok;
-    return take<QMessageBox::StandardButton>(qPrintable(message.text)).value_or(QMessageBox::Cancel);
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
+    take(answer, qPrintable(message.text));
+    return answer;
 }
 
 std::optional<QString> ScriptedPrompts::openFile(const FileRequest &request)
 {
     openRequests << request;
-    const auto answer = take<FileAnswer>("open file dialog");
-    return answer ? answer->path : std::nullopt;
+    FileAnswer answer;
+    take(answer, "open file dialog");
+    return answer.path;
 }
 
 std::optional<QString> ScriptedPrompts::saveFile(const FileRequest &request)
 {
     saveRequests << request;
-    const auto answer = take<FileAnswer>("save file dialog");
-    return answer ? answer->path : std::nullopt;
+    FileAnswer answer;
+    take(answer, "save file dialog");
+    return answer.path;
 }
 
 std::optional<QColor> ScriptedPrompts::colour(const QColor &initial)
 {
     colourRequests << initial;
-    const auto answer = take<ColourAnswer>("colour picker");
-    return answer ? answer->colour : std::nullopt;
+    ColourAnswer answer;
+    take(answer, "colour picker");
+    return answer.colour;
 }
 
 std::optional<QString> ScriptedPrompts::text(const QString &prompt, const QString &, const QString &)
 {
     textPrompts << prompt;
-    const auto answer = take<TextAnswer>("input box");
-    return answer ? answer->text : std::nullopt;
+    TextAnswer answer;
+    take(answer, "input box");
+    return answer.text;
 }

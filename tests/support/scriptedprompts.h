@@ -37,7 +37,8 @@ private:
     struct TextAnswer { std::optional<QString> text; };
     using Answer = std::variant<QMessageBox::StandardButton, FileAnswer, ColourAnswer, TextAnswer>;
 
-    template <typename T> std::optional<T> take(const char *what);
+    // Moves the next answer into answer when it is of that kind; fails the test otherwise.
+    template <typename T> bool take(T &answer, const char *what);
 
     std::deque<Answer> m_answers;
 };
