@@ -11,7 +11,6 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class QTabWidget;
 class Settings;
 struct PreferencesState;
 
