@@ -96,6 +96,9 @@ void Startup::showTipOfTheDay()
 
 void Startup::showWelcomeOrEditor()
 {
+    // The tip window's box writes the store directly; the preferences state, created before
+    // it, must not save the old value back later.
+    m_context.preferences().loadTipsAtStartup = m_context.settings.isOn(keys::ShowTipsAtStartup);
     if (!m_context.settings.isOn(keys::StartupDialog)) {
         m_editor->showEditor();
         return;

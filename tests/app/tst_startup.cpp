@@ -130,6 +130,21 @@ private slots:
         QCOMPARE(shown.names, (QStringList{"frmTip", "startup", "frmEditor"}));
     }
 
+    void tipBoxUntickedSurvivesAPreferencesSave()
+    {
+        EditorFixture fixture;
+        Startup startup(fixture.context, QString(), [] { return 0.0; });
+        QVERIFY(startup.run());
+        QWidget *tip = visibleWindow("frmTip");
+        tip->findChild<QAbstractButton *>("chkLoadTipsAtStartup")->click();
+        click("frmTip", "cmdOK");
+        click("startup", "Command1");
+        EditorWindow *editor = startup.editor();
+        editor->action("mnuPP")->trigger();
+        editor->findChild<QWidget *>("frmPrefs")->findChild<QAbstractButton *>("Command2")->click();
+        QCOMPARE(fixture.store.read("Options", "Show Tips at Startup"), QStringLiteral("0"));
+    }
+
     void tipsAndWelcomeOffShowOnlyTheEditor()
     {
         EditorFixture fixture;
