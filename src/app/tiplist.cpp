@@ -1,5 +1,7 @@
 #include "tiplist.h"
 
+#include "document/textfilecodec.h"
+
 #include <QFile>
 
 TipList::TipList(Random random) : m_random(std::move(random)) {}
@@ -30,9 +32,7 @@ bool TipList::load(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.readAll();
-    const QString text = QString::fromUtf8(bytes);
-    m_tips = splitLines(text);
+    m_tips = splitLines(TextFileCodec::decodeCharacters(file.readAll()));
     pick();
     return true;
 }

@@ -202,6 +202,11 @@ Decoded decode(const QByteArray &bytes)
     return result;
 }
 
+QString decodeCharacters(const QByteArray &bytes)
+{
+    return scan(bytes).utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+}
+
 Encoded encode(const QByteArray &utf8Text, TextFileFormat format)
 {
     const bool toLf = format.lineEnds == TextFileFormat::LineEnds::Lf;

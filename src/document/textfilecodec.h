@@ -30,6 +30,9 @@ struct Decoded {
 // common one of CR LF and lone LF; a tie (also a file without line ends) counts as LF.
 Decoded decode(const QByteArray &bytes);
 
+// The characters of a text file (UTF-8 when valid, else Latin-1), its line ends untouched.
+QString decodeCharacters(const QByteArray &bytes);
+
 struct Encoded {
     QByteArray bytes;
     // The format actually written: a Latin-1 text with characters outside Latin-1 is written

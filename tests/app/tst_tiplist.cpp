@@ -32,6 +32,8 @@ private slots:
     void loadFailsWithoutAFile_data();
     void loadFailsWithoutAFile();
     void emptyFileIsFilledButHasNoTip();
+    void fileIsReadAsUtf8ElseLatin1_data();
+    void fileIsReadAsUtf8ElseLatin1();
     void pickCoversEveryTipUniformly_data();
     void pickCoversEveryTipUniformly();
     void missingFileMessage();
@@ -89,6 +91,22 @@ void TstTipList::emptyFileIsFilledButHasNoTip()
     QVERIFY(tips.load(writeFile(dir, QByteArray())));
     QVERIFY(tips.isEmpty());
     QCOMPARE(tips.currentTip(), QString());
+}
+
+void TstTipList::fileIsReadAsUtf8ElseLatin1_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9\r\n");
+    QTest::newRow("Latin-1") << QByteArray("caf\xe9\r\n");
+}
+
+void TstTipList::fileIsReadAsUtf8ElseLatin1()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    TipList tips(sequence({0.0}));
+    QVERIFY(tips.load(writeFile(dir, bytes)));
+    QCOMPARE(tips.tips(), QStringList{QString::fromUtf8("caf\xc3\xa9")});
 }
 
 void TstTipList::pickCoversEveryTipUniformly_data()
