@@ -9,10 +9,9 @@ constexpr int PanelWidthsTwips[StatusPanels::Count] = {1440, 5000, 500, 500, 500
 const char *const IndicatorTexts[] = {"CAPS", "NUM", "INS", "SCRL"};
 } // namespace
 
-StatusPanels::StatusPanels(LockKeys &lockKeys, QWidget *parent) : QStatusBar(parent), m_lockKeys(lockKeys)
+StatusPanels::StatusPanels(LockKeys &lockKeys, QWidget *parent) : QFrame(parent), m_lockKeys(lockKeys)
 {
     setObjectName(QStringLiteral("StatusBar1"));
-    setSizeGripEnabled(false);
     for (int i = 0; i < Count; ++i) {
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
@@ -23,16 +22,25 @@ StatusPanels::StatusPanels(LockKeys &lockKeys, QWidget *parent) : QStatusBar(par
             label->setAlignment(Qt::AlignCenter);
             label->setEnabled(false);
         }
-        addWidget(label);
         m_panels[i] = label;
     }
+}
+
+void StatusPanels::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
     placePanels();
 }
 
 void StatusPanels::placePanels()
 {
-    for (int i = 0; i < Count; ++i)
-        m_panels[i]->setFixedWidth(twipsToPixelsX(this, PanelWidthsTwips[i]));
+    constexpr int Gap = 2;
+    int left = Gap;
+    for (int i = 0; i < Count; ++i) {
+        const int width = twipsToPixelsX(this, PanelWidthsTwips[i]);
+        m_panels[i]->setGeometry(left, 1, width, height() - 2);
+        left += width + Gap;
+    }
 }
 
 void StatusPanels::setPanelText(Panel which, const QString &text)

@@ -2,7 +2,7 @@
 
 #include "platform/lockkeys.h"
 
-#include <QStatusBar>
+#include <QFrame>
 
 #include <array>
 
@@ -10,8 +10,9 @@ class QLabel;
 
 // The main window's status bar (StatusBar1) with its seven panels: line, file, the four
 // key indicators (CAPS, NUM, INS, SCRL) and the hint line. An indicator reads in the normal
-// colour while its key is on and greyed while it is off.
-class StatusPanels : public QStatusBar {
+// colour while its key is on and greyed while it is off. Panels keep their widths; those
+// that do not fit a narrow window are cut off at its right edge.
+class StatusPanels : public QFrame {
     Q_OBJECT
 public:
     static constexpr int Count = 7;
@@ -26,10 +27,11 @@ public:
     // Reads the lock keys again; overtype is the text control's own state.
     void refreshIndicators(bool overtype);
 
-    // Lays the panels out for the widget's resolution.
-    void placePanels();
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void placePanels();
     QLabel *panel(Panel panel) const { return m_panels[panel - 1]; }
 
     LockKeys &m_lockKeys;
