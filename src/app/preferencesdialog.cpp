@@ -9,7 +9,6 @@
 #include "platform/prompts.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -47,7 +46,7 @@ QPushButton *namedButton(QWidget *parent, const char *name, const QString &capti
 
 PreferencesDialog::PreferencesDialog(PreferencesState &state, const Settings &settings, Prompts &prompts,
                                      Launcher &launcher, const QString &programFolder, QWidget *parent)
-    : QDialog(parent), m_state(state), m_settings(settings), m_prompts(prompts), m_launcher(launcher),
+    : LeaveOnceDialog(parent), m_state(state), m_settings(settings), m_prompts(prompts), m_launcher(launcher),
       m_programFolder(programFolder)
 {
     setObjectName(QStringLiteral("frmPrefs"));
@@ -320,27 +319,12 @@ void PreferencesDialog::browse(int index)
     m_launchBoxes[index]->setText(chosen.value_or(QString()));
 }
 
-void PreferencesDialog::finishOnce(bool saved)
+void PreferencesDialog::leaving(int result)
 {
-    if (m_finished)
-        return;
-    m_finished = true;
-    if (saved)
-        emit this->saved();
+    if (result == QDialog::Accepted)
+        emit saved();
     else
         emit cancelled();
-}
-
-void PreferencesDialog::done(int result)
-{
-    finishOnce(result == QDialog::Accepted);
-    QDialog::done(result);
-}
-
-void PreferencesDialog::closeEvent(QCloseEvent *event)
-{
-    finishOnce(false);
-    QDialog::closeEvent(event);
 }
 
 void PreferencesDialog::showEvent(QShowEvent *event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "leaveoncedialog.h"
 
 #include <array>
 #include <vector>
@@ -17,13 +17,11 @@ struct PreferencesState;
 // "Preferences" (frmPrefs): edits the preferences state live; "Save" writes it to the store.
 // Modeless; the window deletes itself when it closes (Qt::WA_DeleteOnClose), the state it
 // edits belongs to the caller.
-class PreferencesDialog : public QDialog {
+class PreferencesDialog : public LeaveOnceDialog {
     Q_OBJECT
 public:
     PreferencesDialog(PreferencesState &state, const Settings &settings, Prompts &prompts, Launcher &launcher,
                       const QString &programFolder, QWidget *parent = nullptr);
-
-    void done(int result) override;
 
 signals:
     // After "Save" has written the store; the state is to be discarded afterwards.
@@ -34,7 +32,7 @@ signals:
     void defineColoursRequested();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    void leaving(int result) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -50,7 +48,6 @@ private:
     void save();
     void associate();
     void browse(int index);
-    void finishOnce(bool saved);
 
     PreferencesState &m_state;
     const Settings &m_settings;
@@ -76,6 +73,5 @@ private:
     std::array<QLineEdit *, 5> m_launchBoxes{};
 
     bool m_showingState = false;
-    bool m_finished = false;
     bool m_placed = false;
 };

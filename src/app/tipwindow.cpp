@@ -5,7 +5,6 @@
 #include "twips.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -46,7 +45,7 @@ void makeWhite(QWidget *widget)
 } // namespace
 
 TipWindow::TipWindow(const Settings &settings, TipList &tips, const QString &tipFilePath, QWidget *parent)
-    : QDialog(parent), m_settings(settings), m_tips(tips)
+    : LeaveOnceDialog(parent), m_settings(settings), m_tips(tips)
 {
     initPictures();
     setObjectName(QStringLiteral("frmTip"));
@@ -149,22 +148,7 @@ void TipWindow::nextTip()
     showCurrentTip();
 }
 
-void TipWindow::finishOnce()
+void TipWindow::leaving(int)
 {
-    if (m_finished)
-        return;
-    m_finished = true;
     emit finished();
-}
-
-void TipWindow::done(int result)
-{
-    finishOnce();
-    QDialog::done(result);
-}
-
-void TipWindow::closeEvent(QCloseEvent *event)
-{
-    finishOnce();
-    QDialog::closeEvent(event);
 }

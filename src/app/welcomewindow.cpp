@@ -2,7 +2,6 @@
 
 #include "twips.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,7 +73,7 @@ QPixmap background(const QWidget *widget, QSize size)
 }
 } // namespace
 
-WelcomeWindow::WelcomeWindow(QWidget *parent) : QDialog(parent)
+WelcomeWindow::WelcomeWindow(QWidget *parent) : LeaveOnceDialog(parent)
 {
     initPictures();
     setObjectName(QStringLiteral("startup"));
@@ -179,22 +178,7 @@ bool WelcomeWindow::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void WelcomeWindow::acknowledgeOnce()
+void WelcomeWindow::leaving(int)
 {
-    if (m_acknowledged)
-        return;
-    m_acknowledged = true;
     emit acknowledged();
-}
-
-void WelcomeWindow::done(int result)
-{
-    acknowledgeOnce();
-    QDialog::done(result);
-}
-
-void WelcomeWindow::closeEvent(QCloseEvent *event)
-{
-    acknowledgeOnce();
-    QDialog::closeEvent(event);
 }

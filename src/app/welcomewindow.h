@@ -1,20 +1,18 @@
 #pragma once
 
-#include <QDialog>
+#include "leaveoncedialog.h"
 
 class QWidget;
 
 // The welcome window ("startup"): title, version text, disclaimer and "OK".
 // The window deletes itself when it closes (Qt::WA_DeleteOnClose).
-class WelcomeWindow : public QDialog {
+class WelcomeWindow : public LeaveOnceDialog {
     Q_OBJECT
 public:
     explicit WelcomeWindow(QWidget *parent = nullptr);
 
     // "Version <major>.<minor>.<revision>" of the running program.
     static QString versionText();
-
-    void done(int result) override;
 
 signals:
     // "OK", a click on the picture, the title, "Korvane Works Presents:", "Disclaimer" or the
@@ -24,11 +22,8 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    void leaving(int result) override;
 
 private:
     void makeClickable(QWidget *widget);
-    void acknowledgeOnce();
-
-    bool m_acknowledged = false;
 };
