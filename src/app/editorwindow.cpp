@@ -1,6 +1,10 @@
 #include "editorwindow.h"
 
 #include "clientarea.h"
+#include "document/recentfiles.h"
+#include "document/recentfilesdialog.h"
+#include "documentcontroller.h"
+#include "editing/editcommands.h"
 #include "document/richtextcontrol.h"
 #include "editorcontext.h"
 #include "editorlayout.h"
@@ -46,6 +50,11 @@ EditorWindow::EditorWindow(EditorContext &context, QWidget *parent) : QMainWindo
 
     m_status = new StatusPanels(context.services.lockKeys, m_client);
 
+    m_recent = std::make_unique<RecentFiles>(context.settings, context.services.prompts,
+                                             context.services.programFolder + QStringLiteral("/flist.dat"));
+    m_document = new DocumentController(*this, context, *m_recent);
+    m_editCommands = new EditCommands(this, *m_text, context.services.clipboard);
+
     action(QStringLiteral("mnuFontSizesItem(2)"))->setChecked(true);
 
     QList<QKeySequence> shortcuts;
@@ -80,6 +89,25 @@ QAction *EditorWindow::action(const QString &name) const
 
 void EditorWindow::connectCommands()
 {
+    DocumentController *document = m_document;
+    connect(action(QStringLiteral("mnuNewB")), &QAction::triggered, document, &DocumentController::startNewEditor);
+    connect(action(QStringLiteral("mnuFileItem(0)")), &QAction::triggered, document, &DocumentController::openFile);
+    connect(action(QStringLiteral("mnuFileItem(1)")), &QAction::triggered, document, &DocumentController::save);
+    connect(action(QStringLiteral("mnuFileItem(2)")), &QAction::triggered, document, &DocumentController::saveAs);
+    connect(action(QStringLiteral("mnuFileItem(3)")), &QAction::triggered, document, &DocumentController::closeScript);
+    connect(m_toolbar->button(QStringLiteral("Image8")), &QToolButton::clicked, document, &DocumentController::openFile);
+    connect(m_toolbar->button(QStringLiteral("Image9")), &QToolButton::clicked, this, [this] {
+        if (m_document->save())
+            m_context.services.prompts.message({QStringLiteral("File Has Been Saved to Disk"), QStringLiteral("Velmora Editor")});
+    });
+    connect(m_toolbar->button(QStringLiteral("Image10")), &QToolButton::clicked, document,
+            &DocumentController::startNewEditor);
+    for (int i = 1; i <= 4; ++i) {
+        QAction *item = action(QStringLiteral("mnuRec%1").arg(i));
+        connect(item, &QAction::triggered, this, [this, item] { m_document->openPath(item->text()); });
+    }
+    connect(m_recent.get(), &RecentFiles::entriesChanged, this, &EditorWindow::showRecentEntries);
+    connect(action(QStringLiteral("mnuRecMore")), &QAction::triggered, this, &EditorWindow::showHistory);
     connect(action(QStringLiteral("mnuFileExit(5)")), &QAction::triggered, this, &QWidget::close);
     connect(action(QStringLiteral("mnuShowTB")), &QAction::triggered, this, &EditorWindow::applyToolbarTick);
     connect(m_toolbar->button(QStringLiteral("Image5")), &QToolButton::clicked, this, &EditorWindow::hideToolbar);
@@ -148,20 +176,6 @@ void EditorWindow::setStartupFontSize(int points)
     m_text->setBaseFont(font);
 }
 
-void EditorWindow::loadEditorFile(const QString &path)
-{
-    const QString caption = QStringLiteral("KOR Velmora: ") + path;
-    if (windowTitle() == caption)
-        return;
-    if (!m_text->loadFile(path).ok) {
-        m_context.services.prompts.message({QStringLiteral("Error encountered while trying to open file, please retry."),
-                                            QStringLiteral("KOR Velmora"), Prompts::Icon::Warning});
-        return;
-    }
-    setWindowTitle(caption);
-    state.Saved = QStringLiteral("YES");
-}
-
 void EditorWindow::setCaptions(const char *itemPrefix, int count, const QString *captions)
 {
     for (int i = 0; i < count; ++i)
@@ -178,9 +192,22 @@ void EditorWindow::setPhraseCaptions(const std::array<QString, 5> &captions)
     setCaptions("mnuUserKey", 5, captions.data());
 }
 
-void EditorWindow::setRecentCaptions(const std::array<QString, 4> &captions)
+void EditorWindow::showRecentEntries()
 {
-    setCaptions("mnuRec", 4, captions.data());
+    setCaptions("mnuRec", 4, m_recent->entries().data());
+}
+
+void EditorWindow::showHistory()
+{
+    auto *dialog = new RecentFilesDialog(*m_recent, m_context.settings, this);
+    connect(dialog, &RecentFilesDialog::openRequested, m_document, &DocumentController::openPath);
+    dialog->show();
+}
+
+void EditorWindow::endProgram()
+{
+    m_ending = true;
+    close();
 }
 
 void EditorWindow::setHint(const QString &text)
@@ -218,6 +245,10 @@ void EditorWindow::showAbout()
 
 void EditorWindow::closeEvent(QCloseEvent *event)
 {
+    if (!m_ending && !m_document->confirmEnd()) {
+        event->ignore();
+        return;
+    }
     PalettePositions::load(m_context.settings).save(m_context.settings);
     event->accept();
     emit ended();

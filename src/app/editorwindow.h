@@ -9,7 +9,10 @@
 #include <memory>
 
 class ClientArea;
+class DocumentController;
+class EditCommands;
 class EditorContext;
+class RecentFiles;
 class PreferencesDialog;
 class RichTextControl;
 class StatusPanels;
@@ -24,6 +27,8 @@ public:
     ~EditorWindow() override;
 
     RichTextControl *textControl() const { return m_text; }
+    DocumentController &document() const { return *m_document; }
+    RecentFiles &recentFiles() const { return *m_recent; }
     StatusPanels *statusPanels() const { return m_status; }
     QAction *action(const QString &name) const;
 
@@ -40,13 +45,9 @@ public:
     void hideToolbar();
 
     void setStartupFontSize(int points);
-
-    // Reads the whole file into the text control unless it is the file already shown;
-    // a failure shows the open-error message and leaves text, caption and flag as they were.
-    void loadEditorFile(const QString &path);
     void setLaunchCaptions(const std::array<QString, 5> &captions);
     void setPhraseCaptions(const std::array<QString, 5> &captions);
-    void setRecentCaptions(const std::array<QString, 4> &captions);
+    void showRecentEntries();
 
     // The hint line (hbar); every change shows in the last status panel.
     QString hint() const { return m_hint; }
@@ -54,6 +55,10 @@ public:
 
     void openPreferences();
     void showAbout();
+    void showHistory();
+
+    // Ends the program without asking again (the answers to the save-changes prompt allow it).
+    void endProgram();
 
 signals:
     // The user ended the program (File > Exit or the close box); positions are written.
@@ -80,4 +85,8 @@ private:
     StatusPanels *m_status = nullptr;
     QString m_hint;
     QPointer<PreferencesDialog> m_preferencesDialog;
+    std::unique_ptr<RecentFiles> m_recent;
+    DocumentController *m_document = nullptr;
+    EditCommands *m_editCommands = nullptr;
+    bool m_ending = false;
 };

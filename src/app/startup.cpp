@@ -2,7 +2,9 @@
 
 #include "commandlineswitch.h"
 #include "editorcontext.h"
+#include "documentcontroller.h"
 #include "editorwindow.h"
+#include "document/recentfiles.h"
 #include "factoryreset.h"
 #include "platform/launcher.h"
 #include "platform/prompts.h"
@@ -48,7 +50,7 @@ void Startup::prepareEditor()
 
     if (classifyArguments(m_argumentText) == StartSwitch::Script) {
         m_editor->currentFile = m_argumentText;
-        m_editor->loadEditorFile(m_argumentText);
+        m_editor->document().loadEditorFile(m_argumentText);
     }
 
     if (settings.isOn(keys::ShowToolbarAtStartup))
@@ -67,10 +69,8 @@ void Startup::prepareEditor()
     if (settings.firstRun())
         factoryReset(settings, m_context.preferences(), m_context.colours, m_context.services.programFolder);
 
-    std::array<QString, 4> recent;
-    for (int i = 0; i < 4; ++i)
-        recent[i] = settings.recent(i + 1);
-    m_editor->setRecentCaptions(recent);
+    m_editor->recentFiles().load();
+    m_editor->showRecentEntries();
 
     m_context.preferences().enhancedClipboard = settings.isOn(keys::EnhancedClipboard);
     if (m_context.preferences().enhancedClipboard) {

@@ -25,8 +25,20 @@ std::optional<QString> runFileDialog(const Prompts::FileRequest &request, QFileD
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!request.filters.isEmpty()) {
-        dialog.setNameFilters(request.filters);
-        dialog.selectNameFilter(request.filters.value(request.selectedFilter));
+        // The descriptions are shown as they are; the patterns behind them follow Linux
+        // naming, where "*.*" would hide every file without a dot.
+        QStringList nameFilters;
+        for (const Prompts::FileFilter &filter : request.filters) {
+            QStringList patterns = filter.patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+            for (QString &pattern : patterns) {
+                if (pattern == QLatin1String("*.*"))
+                    pattern = QStringLiteral("*");
+            }
+            nameFilters << filter.description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        }
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.setNameFilters(nameFilters);
+        dialog.selectNameFilter(nameFilters.value(request.selectedFilter));
     }
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);

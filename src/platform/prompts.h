@@ -20,12 +20,22 @@ public:
         QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     };
 
+    // One entry of a file dialog's type list: the text shown and its patterns ("*.pl;*.cgi").
+    struct FileFilter {
+        QString description;
+        QString patterns;
+        bool operator==(const FileFilter &other) const
+        {
+            return description == other.description && patterns == other.patterns;
+        }
+    };
+
     struct FileRequest {
         QString title;
         QString initialDir;
         QString fileName;
-        QStringList filters;     // "Perl Files (*.pl)" style entries
-        int selectedFilter = 0;  // index into filters
+        QList<FileFilter> filters;
+        int selectedFilter = 0; // index into filters
     };
 
     virtual ~Prompts() = default;
