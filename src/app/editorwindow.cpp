@@ -5,6 +5,7 @@
 #include "document/recentfilesdialog.h"
 #include "documentcontroller.h"
 #include "editing/editcommands.h"
+#include "editing/snippets.h"
 #include "document/richtextcontrol.h"
 #include "editorcontext.h"
 #include "editorlayout.h"
@@ -53,7 +54,8 @@ EditorWindow::EditorWindow(EditorContext &context, QWidget *parent) : QMainWindo
     m_recent = std::make_unique<RecentFiles>(context.settings, context.services.prompts,
                                              context.services.programFolder + QStringLiteral("/flist.dat"));
     m_document = new DocumentController(*this, context, *m_recent);
-    m_editCommands = new EditCommands(this, *m_text, context.services.clipboard);
+    new EditCommands(this, *m_text, context.services.clipboard);
+    new Snippets(this, *m_text, [this](int n) { return m_context.preferences().phrases[n - 1]; });
 
     action(QStringLiteral("mnuFontSizesItem(2)"))->setChecked(true);
 

@@ -10,7 +10,6 @@
 
 class ClientArea;
 class DocumentController;
-class EditCommands;
 class EditorContext;
 class RecentFiles;
 class PreferencesDialog;
@@ -87,6 +86,5 @@ private:
     QPointer<PreferencesDialog> m_preferencesDialog;
     std::unique_ptr<RecentFiles> m_recent;
     DocumentController *m_document = nullptr;
-    EditCommands *m_editCommands = nullptr;
     bool m_ending = false;
 };

@@ -99,19 +99,21 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QKeySequence>("keys");
-        // Each of these is one of Scintilla's own bindings as well.
-        QTest::newRow("Ctrl+T toolbar") << "mnuShowTB" << QKeySequence("Ctrl+T");
-        QTest::newRow("Ctrl+L fragment") << "mnuLineFeed" << QKeySequence("Ctrl+L");
-        QTest::newRow("Ctrl+D fragment") << "mnudie" << QKeySequence("Ctrl+D");
-        QTest::newRow("Ctrl+E fragment") << "mnuext" << QKeySequence("Ctrl+E");
-        QTest::newRow("Ctrl+S fragment") << "mnusub" << QKeySequence("Ctrl+S");
-        QTest::newRow("Ctrl+F highlight") << "mnuFindSub" << QKeySequence("Ctrl+F");
-        QTest::newRow("Ctrl+G goto") << "mnuGotoL" << QKeySequence("Ctrl+G");
+        QTest::addColumn<QString>("inserted"); // what the item itself puts at the caret
+        // Each of these is one of Scintilla's own bindings as well (transpose, cut line, ...).
+        QTest::newRow("Ctrl+T toolbar") << "mnuShowTB" << QKeySequence("Ctrl+T") << "";
+        QTest::newRow("Ctrl+L fragment") << "mnuLineFeed" << QKeySequence("Ctrl+L") << "\\n\";";
+        QTest::newRow("Ctrl+D fragment") << "mnudie" << QKeySequence("Ctrl+D") << "die;";
+        QTest::newRow("Ctrl+E fragment") << "mnuext" << QKeySequence("Ctrl+E") << "exit;";
+        QTest::newRow("Ctrl+S fragment") << "mnusub" << QKeySequence("Ctrl+S") << "sub ";
+        QTest::newRow("Ctrl+F highlight") << "mnuFindSub" << QKeySequence("Ctrl+F") << "";
+        QTest::newRow("Ctrl+G goto") << "mnuGotoL" << QKeySequence("Ctrl+G") << "";
     }
     void menuShortcutsWinOverTheTextControl()
     {
         QFETCH(QString, item);
         QFETCH(QKeySequence, keys);
+        QFETCH(QString, inserted);
         EditorFixture fixture;
         EditorWindow window(fixture.context);
         window.show();
@@ -125,7 +127,7 @@ private slots:
         QSignalSpy triggered(action, &QAction::triggered);
         QTest::keySequence(text, keys);
         QCOMPARE(triggered.count(), 1);
-        QCOMPARE(text->text(), QStringLiteral("first line\r\nsecond line"));
+        QCOMPARE(text->text(), QStringLiteral("fir") + inserted + QStringLiteral("st line\r\nsecond line"));
     }
 
     void statusIndicatorsFollowTheKeys()
