@@ -1,6 +1,6 @@
 #include "clientarea.h"
 
-#include "twips.h"
+#include "platform/twips.h"
 
 #include <QPainter>
 

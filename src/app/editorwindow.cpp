@@ -15,7 +15,7 @@
 #include "preferencesdialog.h"
 #include "statuspanels.h"
 #include "toolbarstrip.h"
-#include "twips.h"
+#include "platform/twips.h"
 #include "welcomewindow.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "preferencesstate.h"
 #include "settings.h"
-#include "twips.h"
+#include "platform/twips.h"
 
 #include "platform/commandline.h"
 #include "platform/launcher.h"

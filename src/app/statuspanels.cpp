@@ -1,6 +1,6 @@
 #include "statuspanels.h"
 
-#include "twips.h"
+#include "platform/twips.h"
 
 #include <QLabel>
 

@@ -2,7 +2,7 @@
 
 #include "settings.h"
 #include "tiplist.h"
-#include "twips.h"
+#include "platform/twips.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "toolbarstrip.h"
 
 #include "toolbaricons.h"
-#include "twips.h"
+#include "platform/twips.h"
 
 #include <QToolButton>
 

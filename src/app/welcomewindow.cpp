@@ -1,6 +1,6 @@
 #include "welcomewindow.h"
 
-#include "twips.h"
+#include "platform/twips.h"
 
 #include <QFontDatabase>
 #include <QLabel>

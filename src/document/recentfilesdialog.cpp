@@ -2,16 +2,15 @@
 
 #include "app/settings.h"
 #include "historyfile.h"
+#include "platform/twips.h"
 #include "recentfiles.h"
 
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 
-#include <cmath>
 
 namespace {
-constexpr double TwipsPerInch = 1440.0;
 constexpr double WidthTwips = 3480;
 constexpr double HeightTwips = 1800;
 constexpr double ListHeightTwips = 1425;
@@ -29,10 +28,8 @@ RecentFilesDialog::RecentFilesDialog(const RecentFiles &recentFiles, const Setti
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
 
-    // The twips conversion of the app library would make this library depend on it, which
-    // depends on this one; the same arithmetic is done here on this widget's DPI.
-    auto x = [this](double twips) { return int(std::lround(twips * logicalDpiX() / TwipsPerInch)); };
-    auto y = [this](double twips) { return int(std::lround(twips * logicalDpiY() / TwipsPerInch)); };
+    auto x = [this](double twips) { return twipsToPixelsX(this, twips); };
+    auto y = [this](double twips) { return twipsToPixelsY(this, twips); };
     setFixedSize(x(WidthTwips), y(HeightTwips));
 
     m_list->setObjectName(QStringLiteral("RecList"));

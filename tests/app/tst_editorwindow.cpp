@@ -1,7 +1,7 @@
 #include "app/editorlayout.h"
 #include "app/editorwindow.h"
 #include "app/statuspanels.h"
-#include "app/twips.h"
+#include "platform/twips.h"
 #include "document/richtextcontrol.h"
 #include "editorfixture.h"
 

@@ -1,5 +1,5 @@
 #include "app/settings.h"
-#include "app/twips.h"
+#include "platform/twips.h"
 #include "document/recentfiles.h"
 #include "document/recentfilesdialog.h"
 #include "recordingstore.h"

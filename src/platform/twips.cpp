@@ -1,4 +1,4 @@
-#include "twips.h"
+#include "platform/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
