@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include <climits>
 #include <cmath>
 
 namespace keys {
@@ -72,6 +73,20 @@ QString Settings::recent(int n) const
 QString Settings::recentFilesBox() const
 {
     return orDefault(text(keys::RecentFiles), QStringLiteral("30"));
+}
+
+int Settings::historyLength(const QString &storedValue)
+{
+    constexpr int DefaultLength = 30;
+    const QString value = storedValue.trimmed();
+    // "1" is what a missing key reads as; the preferences dialog shows it as 30 as well.
+    if (value == QLatin1String("1"))
+        return DefaultLength;
+    bool ok = false;
+    const qlonglong number = value.toLongLong(&ok);
+    if (!ok || number < 0)
+        return DefaultLength;
+    return int(qMin<qlonglong>(number, INT_MAX));
 }
 
 double Settings::palettePosition(const SettingKey &key, double defaultTwips) const

@@ -75,6 +75,10 @@ public:
     QString shortcutKey(int n) const; // "" or "1" read as "User Defined Key"
     QString recent(int n) const;      // "" or "1" read as "Untitled"
     QString recentFilesBox() const;   // "" or "1" read as "30"
+    // How many entries the history dialog lists for a stored "Recent Files" value: a whole
+    // number of 0 or more as it is (0: all), anything else 30, "1" (a missing key) included.
+    static int historyLength(const QString &storedValue);
+    int historyLength() const { return historyLength(text(keys::RecentFiles)); }
 
     // A palette position in twips; exactly 1 is replaced by the default.
     double palettePosition(const SettingKey &key, double defaultTwips) const;

@@ -1,6 +1,5 @@
 #include "historyfile.h"
 
-#include <climits>
 
 namespace HistoryFile {
 
@@ -8,7 +7,6 @@ namespace {
 const QString LineEnd = QStringLiteral("\r\n");
 constexpr int FirstEntryStart = 3; // past the head "#" CR LF
 constexpr int SeparatorLength = 3; // "#" CR LF
-constexpr int DefaultListLength = 30;
 } // namespace
 
 QString pushed(const QString &text, const QString &entry)
@@ -33,19 +31,6 @@ QStringList entries(const QString &text, int maxEntries)
         start = hash + SeparatorLength;
     }
     return result;
-}
-
-int listLength(const QString &storedValue)
-{
-    const QString value = storedValue.trimmed();
-    // "1" is what a missing key reads as; the preferences dialog shows it as 30 as well.
-    if (value == QLatin1String("1"))
-        return DefaultListLength;
-    bool ok = false;
-    const qlonglong number = value.toLongLong(&ok);
-    if (!ok || number < 0)
-        return DefaultListLength;
-    return int(qMin<qlonglong>(number, INT_MAX));
 }
 
 } // namespace HistoryFile

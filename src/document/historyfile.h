@@ -18,8 +18,4 @@ QString pushed(const QString &text, const QString &entry);
 // are, placeholders and duplicates included; text after the last "#" is ignored.
 QStringList entries(const QString &text, int maxEntries);
 
-// How many entries the history dialog lists for a stored "Recent Files" value: a whole
-// number of 0 or more as it is (0: all), anything else 30, "1" (a missing key) included.
-int listLength(const QString &storedValue);
-
 } // namespace HistoryFile

@@ -1,7 +1,6 @@
 #include "recentfilesdialog.h"
 
 #include "app/settings.h"
-#include "historyfile.h"
 #include "platform/twips.h"
 #include "recentfiles.h"
 
@@ -34,7 +33,7 @@ RecentFilesDialog::RecentFilesDialog(const RecentFiles &recentFiles, const Setti
 
     m_list->setObjectName(QStringLiteral("RecList"));
     m_list->setGeometry(0, 0, width(), y(ListHeightTwips));
-    m_list->addItems(recentFiles.history(HistoryFile::listLength(settings.text(keys::RecentFiles))));
+    m_list->addItems(recentFiles.history(settings.historyLength()));
 
     const int buttonHeight = y(ButtonHeightTwips);
     const int buttonTop = m_list->height() + (height() - m_list->height() - buttonHeight) / 2;

@@ -374,7 +374,7 @@ void TstRecentFiles::listLength()
 {
     QFETCH(QString, stored);
     QFETCH(int, expected);
-    QCOMPARE(HistoryFile::listLength(stored), expected);
+    QCOMPARE(Settings::historyLength(stored), expected);
 }
 
 QTEST_GUILESS_MAIN(TstRecentFiles)
