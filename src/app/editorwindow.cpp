@@ -6,6 +6,7 @@
 #include "documentcontroller.h"
 #include "editing/editcommands.h"
 #include "editing/snippets.h"
+#include "typingaids.h"
 #include "document/richtextcontrol.h"
 #include "editorcontext.h"
 #include "editorlayout.h"
@@ -54,7 +55,13 @@ EditorWindow::EditorWindow(EditorContext &context, QWidget *parent) : QMainWindo
     m_recent = std::make_unique<RecentFiles>(context.settings, context.services.prompts,
                                              context.services.programFolder + QStringLiteral("/flist.dat"));
     m_document = new DocumentController(*this, context, *m_recent);
-    new EditCommands(this, *m_text, context.services.clipboard);
+    auto *editCommands = new EditCommands(this, *m_text, context.services.clipboard);
+    QMenu *popup = buildPopupMenu(this);
+    connect(popup->findChild<QAction *>(QStringLiteral("mnuPCut")), &QAction::triggered, editCommands, &EditCommands::cut);
+    connect(popup->findChild<QAction *>(QStringLiteral("mnuPCopy")), &QAction::triggered, editCommands, &EditCommands::copy);
+    connect(popup->findChild<QAction *>(QStringLiteral("mnuPPaste")), &QAction::triggered, editCommands,
+            &EditCommands::paste);
+
     new Snippets(this, *m_text, [this](int n) { return m_context.preferences().phrases[n - 1]; });
 
     action(QStringLiteral("mnuFontSizesItem(2)"))->setChecked(true);
@@ -262,6 +269,14 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyRelease:
     case QEvent::ApplicationActivate:
         m_status->refreshIndicators(m_text->overwriteMode());
+        break;
+    case QEvent::MouseMove:
+        // Toolbar images describe themselves on the hint line.
+        if (watched->parent() == m_client && watched->inherits("QToolButton")) {
+            const QString text = ToolbarStrip::hint(watched->objectName());
+            if (!text.isEmpty())
+                setHint(text);
+        }
         break;
     default:
         break;

@@ -9,6 +9,7 @@
 #include <memory>
 
 class ClientArea;
+class ColourCoding;
 class DocumentController;
 class EditorContext;
 class RecentFiles;
@@ -86,5 +87,6 @@ private:
     QPointer<PreferencesDialog> m_preferencesDialog;
     std::unique_ptr<RecentFiles> m_recent;
     DocumentController *m_document = nullptr;
+    ColourCoding *m_colourCoding = nullptr;
     bool m_ending = false;
 };

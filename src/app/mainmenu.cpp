@@ -162,6 +162,49 @@ const std::vector<MenuEntry> &menuTable()
     return table;
 }
 
+const std::vector<MenuEntry> &popupTable()
+{
+    static const std::vector<MenuEntry> table = {
+        {"mnuPCut", "Cut"},
+        {"mnuPCopy", "Copy"},
+        {"mnuPPaste", "Paste"},
+        {"mnuPClipboard", "Clipboard"},
+        {"mnuPSep1", "-"},
+        {"mnuPRunMenu", "Run", "", {
+            {"mnuPRunScript", "script", "", {
+                {"mnuPrun", "whole script"},
+                {"mnuPRwsw", "selected text"},
+            }},
+            {"mnuPRunSwitches", "w/switches", "", {
+                {"mnuPRunSw", "whole script"},
+                {"mnuPRuSelTxt", "selected text"},
+            }},
+            {"mnuPRunToCursor", "to cursor", "", {
+                {"mnuPrunwsw", "with switches"},
+                {"mnuPRuntoCur", "without switches"},
+            }},
+        }},
+        {"mnuPDebugMenu", "Debug", "", {
+            {"mnuPDebug", "script"},
+            {"mnuPDbSelTx", "selected text"},
+            {"mnuPdbtocur", "to cursor"},
+        }},
+        {"mnuPCheckMenu", "Check syntax", "", {
+            {"mnuPwholechk", "script"},
+            {"mnuPChksel", "selected text"},
+            {"mnuPChktoCur", "to cursor"},
+        }},
+        {"mnuPHighlight", "Highlight sub"},
+        {"mnuPSep2", "-"},
+        {"mnuParseHTML", "Parse HTML"},
+        {"mnuSendto", "Send to scratchpad"},
+        {"mnuPSep3", "-"},
+        {"mnuPSelColor", "Color code selected"},
+        {"mnuPGoto", "Goto line"},
+    };
+    return table;
+}
+
 void addEntries(QMenu *menu, const std::vector<MenuEntry> &entries)
 {
     for (const MenuEntry &entry : entries) {
@@ -184,6 +227,14 @@ void addEntries(QMenu *menu, const std::vector<MenuEntry> &entries)
 }
 
 } // namespace
+
+QMenu *buildPopupMenu(QWidget *parent)
+{
+    auto *popup = new QMenu(QStringLiteral("Pop Up"), parent);
+    popup->setObjectName(QStringLiteral("mnuPopup1"));
+    addEntries(popup, popupTable());
+    return popup;
+}
 
 void buildMainMenu(QMenuBar *menuBar)
 {

@@ -15,7 +15,8 @@
 #include <QDir>
 
 Startup::Startup(EditorContext &context, QString argumentText, std::function<double()> random)
-    : m_context(context), m_argumentText(std::move(argumentText)), m_tips(std::make_unique<TipList>(std::move(random)))
+    : m_context(context), m_argumentText(std::move(argumentText)), m_startDirectory(QDir::currentPath()),
+      m_tips(std::make_unique<TipList>(std::move(random)))
 {
 }
 
@@ -49,8 +50,11 @@ void Startup::prepareEditor()
     QDir::setCurrent(m_context.services.programFolder);
 
     if (classifyArguments(m_argumentText) == StartSwitch::Script) {
-        m_editor->currentFile = m_argumentText;
-        m_editor->document().loadEditorFile(m_argumentText);
+        // A path relative to where the editor was started from, not to the program folder
+        // it has just moved to, and kept absolute so later saves go back to the same file.
+        const QString path = QDir(m_startDirectory).absoluteFilePath(m_argumentText);
+        m_editor->currentFile = path;
+        m_editor->document().loadEditorFile(path);
     }
 
     if (settings.isOn(keys::ShowToolbarAtStartup))

@@ -37,6 +37,7 @@ private:
 
     EditorContext &m_context;
     QString m_argumentText;
+    QString m_startDirectory;
     std::unique_ptr<TipList> m_tips;
     std::unique_ptr<EditorWindow> m_editor;
 };

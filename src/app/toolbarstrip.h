@@ -16,6 +16,7 @@ public:
         const char *tooltip; // "" for none
         const char *iconName; // freedesktop icon name
         const char *fallbackLabel; // drawn when the icon theme has no such icon
+        const char *hint;          // shown on the hint line while the mouse moves over it
     };
 
     static const QList<Image> &images();
@@ -28,6 +29,7 @@ public:
     explicit ToolbarStrip(QWidget *clientArea);
 
     QToolButton *button(const QString &name) const { return m_buttons.value(name); }
+    static QString hint(const QString &name);
     // Places the buttons for the client area's current resolution.
     void place();
 

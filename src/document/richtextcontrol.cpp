@@ -191,9 +191,15 @@ void RichTextControl::replaceAll(const QByteArray &utf8)
     // No undo record of the old or the new text: the history starts empty anyway, and a
     // 10 MB script would otherwise be copied into it.
     sci(SCI_SETUNDOCOLLECTION, 0);
+    // Without modification events: the new text is all black anyway, and each event would
+    // hand the whole text around once more (QScintilla copies it for accessibility).
+    const long eventMask = sci(SCI_GETMODEVENTMASK);
+    sci(SCI_SETMODEVENTMASK, 0);
     sci(SCI_CLEARALL);
     // APPENDTEXT takes a length, so a NUL byte in a file does not cut the text short.
     SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    sci(SCI_SETMODEVENTMASK, static_cast<unsigned long>(eventMask));
+    sci(SCI_STARTSTYLING, sci(SCI_GETLENGTH), 0xFF);
     sci(SCI_SETUNDOCOLLECTION, 1);
     sci(SCI_EMPTYUNDOBUFFER);
     sci(SCI_SETSAVEPOINT);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -222,7 +223,7 @@ private slots:
         Startup startup(fixture.context, argument, [] { return 0.0; });
         QVERIFY(startup.run());
         EditorWindow *editor = startup.editor();
-        QCOMPARE(editor->currentFile, argument);
+        QCOMPARE(editor->currentFile, QDir::current().absoluteFilePath(argument));
         QCOMPARE(editor->state.Saved, QStringLiteral("YES"));
         if (opens) {
             QVERIFY(fixture.prompts.messages.isEmpty());
@@ -236,6 +237,23 @@ private slots:
             QCOMPARE(editor->windowTitle(), QStringLiteral("KOR Velmora: Untitled"));
             QVERIFY(editor->textControl()->text().isEmpty());
         }
+    }
+
+    void relativePathIsTakenFromTheStartFolder()
+    {
+        QTemporaryDir scripts;
+        const QString path = writeScript(scripts, "rel.pl", "exit;\n");
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(scripts.path());
+        EditorFixture fixture;
+        fixture.skipFirstRunTipsAndWelcome();
+        Startup startup(fixture.context, QStringLiteral("rel.pl"), [] { return 0.0; });
+        const bool running = startup.run();
+        QDir::setCurrent(previous);
+        QVERIFY(running);
+        QVERIFY(fixture.prompts.messages.isEmpty());
+        QCOMPARE(QFileInfo(startup.editor()->currentFile).canonicalFilePath(), QFileInfo(path).canonicalFilePath());
+        QCOMPARE(startup.editor()->textControl()->text(), QStringLiteral("exit;\r\n"));
     }
 
     void storedPreferencesShapeTheStart()

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class EditorContext;
+class EditorWindow;
+class QMenu;
+
+// What happens around typing in the script: the line number in the status bar, the start
+// mark at the caret, colouring on Space and Enter, auto-indent, the mouse's hint-line
+// rules, and the right-button menu (mnuPopup1) with its enabling.
+class TypingAids : public QObject {
+    Q_OBJECT
+public:
+    // colourFromMark(from, to): colours the script's positions from..to (the typing pass).
+    TypingAids(EditorWindow &window, EditorContext &context, QMenu &popup,
+               std::function<void(int from, int to)> colourFromMark);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showLine();
+    int caret() const;
+    void keyPressed(int keyCode, bool isCharacter);
+    void keyReleased(int keyCode);
+    void mousePressed(Qt::MouseButton button, const QPoint &globalPosition);
+    void setPopupItem(const char *name, bool enabled);
+
+    EditorWindow &m_window;
+    EditorContext &m_context;
+    QMenu &m_popup;
+    std::function<void(int, int)> m_colourFromMark;
+};
