@@ -2,6 +2,7 @@
 
 #include "platform/twips.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 ClientArea::ClientArea(QWidget *parent) : QWidget(parent)
@@ -31,5 +32,7 @@ void ClientArea::resizeEvent(QResizeEvent *event)
 void ClientArea::mouseMoveEvent(QMouseEvent *event)
 {
     QWidget::mouseMoveEvent(event);
-    emit mouseMovedOnSurface();
+    // Moves over a toolbar image that it did not take reach here too; they are not ours.
+    if (!childAt(event->position().toPoint()))
+        emit mouseMovedOnSurface();
 }

@@ -5,7 +5,10 @@
 #include "document/recentfilesdialog.h"
 #include "documentcontroller.h"
 #include "editing/editcommands.h"
+#include "editing/colourcoding.h"
+#include "editing/searchcommands.h"
 #include "editing/snippets.h"
+#include "execution/runcommands.h"
 #include "typingaids.h"
 #include "document/richtextcontrol.h"
 #include "editorcontext.h"
@@ -61,8 +64,11 @@ EditorWindow::EditorWindow(EditorContext &context, QWidget *parent) : QMainWindo
     connect(popup->findChild<QAction *>(QStringLiteral("mnuPCopy")), &QAction::triggered, editCommands, &EditCommands::copy);
     connect(popup->findChild<QAction *>(QStringLiteral("mnuPPaste")), &QAction::triggered, editCommands,
             &EditCommands::paste);
+    m_colourCoding = new ColourCoding(this, *m_text, context.colours, context.settings, context.services.prompts, state);
+    new TypingAids(*this, context, *popup, [this] { m_colourCoding->colourTyped(); });
 
     new Snippets(this, *m_text, [this](int n) { return m_context.preferences().phrases[n - 1]; });
+    new SearchCommands(this, *m_text, state, context.services.prompts, [this](const QString &hint) { setHint(hint); });
 
     action(QStringLiteral("mnuFontSizesItem(2)"))->setChecked(true);
 
@@ -83,6 +89,9 @@ EditorWindow::EditorWindow(EditorContext &context, QWidget *parent) : QMainWindo
     connect(m_client, &ClientArea::mouseMovedOnSurface, this, [this] { setHint(QString()); });
     qApp->installEventFilter(this);
     connectCommands();
+    new RunCommands(this, *m_text, context.services.launcher, context.services.prompts,
+                    {[this] { return currentFile; }, [this](const QString &path) { m_document->saveEditorFile(path); },
+                     [this](const QString &text) { setHint(text); }});
     m_status->refreshIndicators(m_text->overwriteMode());
 }
 
@@ -232,6 +241,8 @@ void EditorWindow::openPreferences()
         m_preferencesDialog = new PreferencesDialog(m_context.preferences(), m_context.settings, services.prompts,
                                                     services.launcher, services.programFolder, this);
         m_preferencesDialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_preferencesDialog, &PreferencesDialog::defineColoursRequested, m_colourCoding,
+                &ColourCoding::showColourWindow);
         connect(m_preferencesDialog, &PreferencesDialog::saved, this, [this] {
             const PreferencesState &preferences = m_context.preferences();
             setLaunchCaptions(preferences.launches);

@@ -12,10 +12,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-TypingAids::TypingAids(EditorWindow &window, EditorContext &context, QMenu &popup,
-                       std::function<void(int from, int to)> colourFromMark)
-    : QObject(&window), m_window(window), m_context(context), m_popup(popup),
-      m_colourFromMark(std::move(colourFromMark))
+TypingAids::TypingAids(EditorWindow &window, EditorContext &context, QMenu &popup, std::function<void()> colourTyped)
+    : QObject(&window), m_window(window), m_context(context), m_popup(popup), m_colourTyped(std::move(colourTyped))
 {
     RichTextControl *text = window.textControl();
     // The right button belongs to our own menu, not Scintilla's.
@@ -95,13 +93,8 @@ void TypingAids::keyReleased(int keyCode)
 
     PreferencesState &preferences = m_context.preferences();
     preferences.colourDuringEdit = m_context.settings.isOn(keys::ColorCodeDuringEdit);
-    if (preferences.colourDuringEdit && (keyCode == autoindent::Space || keyCode == autoindent::Enter)) {
-        const int typedTo = caret();
-        m_colourFromMark(state.txtStart.toInt(), typedTo);
-        text->setSelStart(typedTo);
-        state.txtStart = QString::number(caret());
-        text->setSelColor(Qt::black);
-    }
+    if (preferences.colourDuringEdit && (keyCode == autoindent::Space || keyCode == autoindent::Enter))
+        m_colourTyped();
 
     switch (keyCode) {
     case autoindent::Up:

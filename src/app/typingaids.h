@@ -14,9 +14,8 @@ class QMenu;
 class TypingAids : public QObject {
     Q_OBJECT
 public:
-    // colourFromMark(from, to): colours the script's positions from..to (the typing pass).
-    TypingAids(EditorWindow &window, EditorContext &context, QMenu &popup,
-               std::function<void(int from, int to)> colourFromMark);
+    // colourTyped: colours what was typed since the start mark (on Space and Enter).
+    TypingAids(EditorWindow &window, EditorContext &context, QMenu &popup, std::function<void()> colourTyped);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -32,5 +31,5 @@ private:
     EditorWindow &m_window;
     EditorContext &m_context;
     QMenu &m_popup;
-    std::function<void(int, int)> m_colourFromMark;
+    std::function<void()> m_colourTyped;
 };

@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 QString resolveProgram(const QString &program)
 {
     if (program.isEmpty())
@@ -28,7 +30,6 @@ ProcessLauncher::ProcessLauncher(QString programFolder, ProgramMap map)
 
 bool ProcessLauncher::start(const QString &commandLine, WindowState state)
 {
-    Q_UNUSED(state) // window states are carried by the programs.map entries of each program
     QStringList words = splitCommandLine(commandLine);
     if (words.isEmpty())
         return false;
@@ -39,8 +40,11 @@ bool ProcessLauncher::start(const QString &commandLine, WindowState state)
         alternatives << quoteArgument(program) + QStringLiteral(" %*");
 
     for (const QString &alternative : alternatives) {
-        QStringList command = expandAlternative(alternative, m_programFolder, words);
-        if (command.isEmpty())
+        ExpandedCommand expanded = expandCommand(alternative, m_programFolder, words, state);
+        QStringList &command = expanded.words;
+        if (command.isEmpty() || !std::all_of(expanded.needs.cbegin(), expanded.needs.cend(), [](const QString &need) {
+                return !resolveProgram(need).isEmpty();
+            }))
             continue;
         const QString executable = resolveProgram(command.takeFirst());
         if (executable.isEmpty())

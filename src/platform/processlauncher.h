@@ -4,7 +4,8 @@
 #include "programmap.h"
 
 // Starts programs for real: splits the command line, maps the program through programs.map,
-// and starts the first alternative whose program exists, detached, in the current directory.
+// and starts the first alternative whose program (and every program it needs) exists, detached,
+// in the current directory, with the options the entry names for the window state.
 class ProcessLauncher : public Launcher {
 public:
     ProcessLauncher(QString programFolder, ProgramMap map);

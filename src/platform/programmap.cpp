@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <optional>
+
 namespace {
 QString normalName(QString name)
 {
@@ -49,18 +51,45 @@ QStringList ProgramMap::alternatives(const QString &program) const
     return m_entries.value(normalName(program));
 }
 
+namespace {
+// The option inside "%NAME(option)", or nothing when the word is not of that form.
+std::optional<QString> wrapped(const QString &word, QLatin1String name)
+{
+    if (word.size() < name.size() + 3 || !word.startsWith(QLatin1Char('%')) || !word.endsWith(QLatin1Char(')'))
+        || word.mid(1, name.size()) != name || word.at(name.size() + 1) != QLatin1Char('('))
+        return std::nullopt;
+    return word.mid(name.size() + 2, word.size() - name.size() - 3);
+}
+} // namespace
+
+ExpandedCommand expandCommand(const QString &alternative, const QString &programFolder,
+                              const QStringList &arguments, WindowState state)
+{
+    const bool maximised = state == WindowState::MaximizedFocus;
+    const bool minimised = state == WindowState::MinimizedFocus || state == WindowState::MinimizedNoFocus;
+    // Substituting word by word keeps a program folder or an argument with blanks one word.
+    ExpandedCommand command;
+    const auto expanded = [&programFolder](QString word) { return word.replace(QLatin1String("%D"), programFolder); };
+    for (const QString &word : splitCommandLine(alternative)) {
+        if (word == QLatin1String("%*")) {
+            command.words << arguments;
+        } else if (const auto option = wrapped(word, QLatin1String("MAX"))) {
+            if (maximised && !option->isEmpty())
+                command.words << expanded(*option);
+        } else if (const auto option = wrapped(word, QLatin1String("MIN"))) {
+            if (minimised && !option->isEmpty())
+                command.words << expanded(*option);
+        } else if (const auto program = wrapped(word, QLatin1String("NEED"))) {
+            command.needs << expanded(*program);
+        } else {
+            command.words << expanded(word);
+        }
+    }
+    return command;
+}
+
 QStringList expandAlternative(const QString &alternative, const QString &programFolder,
                               const QStringList &arguments)
 {
-    // Substituting word by word keeps a program folder or an argument with blanks one word.
-    QStringList words;
-    for (QString word : splitCommandLine(alternative)) {
-        if (word == QLatin1String("%*")) {
-            words << arguments;
-            continue;
-        }
-        word.replace(QLatin1String("%D"), programFolder);
-        words << word;
-    }
-    return words;
+    return expandCommand(alternative, programFolder, arguments, WindowState::NormalFocus).words;
 }

@@ -1,11 +1,13 @@
 #include "app/editorwindow.h"
 #include "app/statuspanels.h"
 #include "document/richtextcontrol.h"
+#include "editing/colourtable.h"
 #include "editorfixture.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -21,6 +23,7 @@ struct Typing {
         fixture.store.write("Options", "AutoTab", autoIndent ? "1" : "0");
         fixture.store.write("Options", "ColorCodeDuring Edit", colourWhileTyping ? "1" : "0");
         fixture.store.write("Options", "AT Escape", backspaceEscapes ? "1" : "0");
+        fixture.context.colours = ColourTable::factory();
         window = std::make_unique<EditorWindow>(fixture.context);
         window->show();
         text()->setFocus();
@@ -136,14 +139,20 @@ private slots:
 
         bool shown = false;
         bool colourItem = false, sendItem = false, parseItem = false, textEnabled = true;
-        QTimer::singleShot(0, popup, [&] {
-            shown = popup->isVisible();
+        // Answers the menu once it is up (the press blocks until it closes).
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, popup, [&] {
+            if (QApplication::activePopupWidget() != popup)
+                return;
+            watcher.stop();
+            shown = true;
             colourItem = item("mnuPSelColor");
             sendItem = item("mnuSendto");
             parseItem = item("mnuParseHTML");
             textEnabled = typing.text()->isEnabled();
             popup->close();
         });
+        watcher.start(0);
         QWidget *viewport = typing.text()->viewport();
         QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(10, 5));
         QVERIFY(shown);
@@ -163,8 +172,10 @@ private slots:
         Typing typing;
         typing.window->showToolbarAtStartup();
         auto *open = typing.window->findChild<QToolButton *>("Image8");
-        QTest::mouseMove(open, QPoint(3, 3));
-        QTRY_COMPARE(typing.window->hint(), QStringLiteral("    Open a File"));
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), open->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(open, &move);
+        QCOMPARE(typing.window->hint(), QStringLiteral("    Open a File"));
         QCOMPARE(typing.window->statusPanels()->panelText(StatusPanels::Hint), QStringLiteral("    Open a File"));
     }
 };

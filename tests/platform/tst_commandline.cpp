@@ -63,6 +63,40 @@ private slots:
                  (QStringList{"xterm", "-e", "/opt/my tools/run.bat", "-w", "my script.pl"}));
     }
 
+    void windowStateAndNeedWords_data()
+    {
+        QTest::addColumn<QString>("alternative");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QStringList>("needs");
+        const QString terminal = QStringLiteral("xterm %MAX(-maximized) %MIN(-iconic) -e %D/run.bat %*");
+        const auto state = [](WindowState s) { return static_cast<int>(s); };
+        QTest::newRow("maximised") << terminal << state(WindowState::MaximizedFocus)
+                                   << QStringList{"xterm", "-maximized", "-e", "/p f/run.bat", "VMR.TMP"} << QStringList{};
+        QTest::newRow("minimised") << terminal << state(WindowState::MinimizedFocus)
+                                   << QStringList{"xterm", "-iconic", "-e", "/p f/run.bat", "VMR.TMP"} << QStringList{};
+        QTest::newRow("minimised, no focus") << terminal << state(WindowState::MinimizedNoFocus)
+                                             << QStringList{"xterm", "-iconic", "-e", "/p f/run.bat", "VMR.TMP"}
+                                             << QStringList{};
+        QTest::newRow("normal") << terminal << state(WindowState::NormalFocus)
+                                << QStringList{"xterm", "-e", "/p f/run.bat", "VMR.TMP"} << QStringList{};
+        QTest::newRow("need, with the folder") << "%NEED(pp) %NEED(%D/tool) sh %*" << state(WindowState::NormalFocus)
+                                               << QStringList{"sh", "VMR.TMP"} << QStringList{"pp", "/p f/tool"};
+        QTest::newRow("not placeholders, empty option") << "%MAXIMUM(x) %MAX() %NEED" << state(WindowState::MaximizedFocus)
+                                                        << QStringList{"%MAXIMUM(x)", "%NEED"} << QStringList{};
+    }
+    void windowStateAndNeedWords()
+    {
+        QFETCH(QString, alternative);
+        QFETCH(int, state);
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, needs);
+        const ExpandedCommand command = expandCommand(alternative, QStringLiteral("/p f"), {QStringLiteral("VMR.TMP")},
+                                                      static_cast<WindowState>(state));
+        QCOMPARE(command.words, words);
+        QCOMPARE(command.needs, needs);
+    }
+
     void launcherStartsFirstExistingAlternativeInCurrentFolder()
     {
         QTemporaryDir folder;
@@ -77,8 +111,10 @@ private slots:
         const QString previous = QDir::currentPath();
         QDir::setCurrent(folder.path());
         ProcessLauncher launcher(folder.path(),
-                                 ProgramMap::parse(QStringLiteral("tool = no-such-program-here %* || %D/tool %*")));
-        QVERIFY(launcher.start(QStringLiteral("tool.exe \"a b\" c"), WindowState::NormalFocus));
+                                 ProgramMap::parse(QStringLiteral("tool = no-such-program-here %* "
+                                                                  "|| %NEED(no-such-program-here) %D/tool needless %* "
+                                                                  "|| %NEED(sh) %D/tool %MAX(-maximized) %MIN(-iconic) %*")));
+        QVERIFY(launcher.start(QStringLiteral("tool.exe \"a b\" c"), WindowState::MaximizedFocus));
         QVERIFY(!launcher.start(QStringLiteral("no-such-program-here x"), WindowState::NormalFocus));
         QVERIFY(!launcher.start(QString(), WindowState::NormalFocus));
         QDir::setCurrent(previous);
@@ -86,7 +122,7 @@ private slots:
         QTRY_VERIFY(QFile::exists(marker));
         QFile result(marker);
         QVERIFY(result.open(QIODevice::ReadOnly));
-        QCOMPARE(result.readAll(), QByteArray("a b c\n"));
+        QCOMPARE(result.readAll(), QByteArray("-maximized a b c\n"));
     }
 };
 
