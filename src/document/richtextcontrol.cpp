@@ -44,6 +44,7 @@ public:
     }
     ~ChangeScope()
     {
+        m_control->flushInsertedStyle();
         --m_control->m_changeDepth;
         const bool changed = m_control->m_changed;
         m_control->m_changed = m_outerChanged;
@@ -70,6 +71,10 @@ RichTextControl::RichTextControl(QWidget *parent)
     sci(SCI_SETSCROLLWIDTH, 1);
     sci(SCI_SETSCROLLWIDTHTRACKING, 1);
     sci(SCI_SETWRAPMODE, SC_WRAP_NONE);
+    // Only the notices before a change: QScintilla answers every notice after an insert or a
+    // delete by counting the characters from the start of the text (for accessibility), which
+    // makes each keystroke cost time in proportion to the script's length.
+    sci(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE);
 
     m_styles.append(StyleKey{qRgb(0, 0, 0), QString(), 0});
     setBaseFont(font());
@@ -493,22 +498,30 @@ void RichTextControl::applyColourRuns(const QVector<ColourRun> &runs)
 
 void RichTextControl::onModified(int position, int type, const char *, int length, int, int, int, int, int, int)
 {
-    if (type & SC_MOD_INSERTTEXT) {
-        // Scintilla inserts with style 0; give the text the colour a rich edit control would.
-        const int style = styleForInsertAt(position);
-        m_insertionPosition = -1;
-        if (style != 0) {
-            sci(SCI_STARTSTYLING, position, 0xFF);
-            sci(SCI_SETSTYLING, length, style);
-        }
-    } else if (type & SC_MOD_DELETETEXT) {
-        m_insertionPosition = -1;
-    } else {
+    if (!(type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)))
         return;
+    // The change before this one is complete now.
+    flushInsertedStyle();
+    if (type & SC_MOD_BEFOREINSERT) {
+        // Scintilla inserts with style 0; the text gets the colour a rich edit control would
+        // give it once it is in (the characters before it do not change meanwhile).
+        const int style = styleForInsertAt(position);
+        if (style != 0)
+            m_pendingStyle = {position, length, style};
+    }
+    m_insertionPosition = -1;
+    noteTextChange();
+}
+
+void RichTextControl::flushInsertedStyle()
+{
+    if (m_pendingStyle.length > 0) {
+        sci(SCI_STARTSTYLING, m_pendingStyle.start, 0xFF);
+        sci(SCI_SETSTYLING, m_pendingStyle.length, m_pendingStyle.style);
+        m_pendingStyle = {};
     }
     // All styling is ours: mark everything styled, so no paint asks for it again.
     sci(SCI_STARTSTYLING, sci(SCI_GETLENGTH), 0xFF);
-    noteTextChange();
 }
 
 void RichTextControl::onStyleNeeded(int)
@@ -518,6 +531,8 @@ void RichTextControl::onStyleNeeded(int)
 
 void RichTextControl::onUpdateUi(int updated)
 {
+    if (m_pendingStyle.length > 0)
+        flushInsertedStyle(); // a change made outside the control's own commands
     if (!(updated & SC_UPDATE_SELECTION) || m_insertionPosition < 0)
         return;
     const long start = sci(SCI_GETSELECTIONSTART);

@@ -144,6 +144,13 @@ private:
     QFont m_baseFont;
     QVector<StyleKey> m_styles; // index: Scintilla style number in use
     long m_insertionPosition = -1; // where m_insertionStyle applies, -1: nowhere
+    // The colour an insertion under way is to get, applied once the text is in.
+    struct PendingStyle {
+        long start = 0;
+        int length = 0;
+        int style = 0;
+    } m_pendingStyle;
+    void flushInsertedStyle();
     int m_insertionStyle = 0;
     int m_rightMargin = 999999;
     int m_mousePointer = 0;
