@@ -265,6 +265,27 @@ void RichTextControl::setSelText(const QString &text)
     sci(SCI_SETSEL, caret, caret);
 }
 
+void RichTextControl::replaceRanges(const QVector<TextRange> &ranges, const QString &replacement)
+{
+    if (ranges.isEmpty())
+        return;
+    const QByteArray utf8 = TextFileCodec::normaliseLineEnds(replacement.toUtf8());
+    // Map every range before changing anything, then replace from the last one backwards, so
+    // the byte positions still to be used stay valid.
+    QVector<QPair<long, long>> bytes;
+    bytes.reserve(ranges.size());
+    ByteMapper mapper(*this);
+    for (const TextRange &range : ranges)
+        bytes.append({mapper.map(range.start), mapper.map(range.start + range.length)});
+    ChangeScope scope(this);
+    sci(SCI_BEGINUNDOACTION);
+    for (auto it = bytes.crbegin(); it != bytes.crend(); ++it) {
+        sci(SCI_SETTARGETRANGE, it->first, it->second);
+        SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    }
+    sci(SCI_ENDUNDOACTION);
+}
+
 // ---- styles ----
 
 int RichTextControl::styleAt(long byte) const

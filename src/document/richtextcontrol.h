@@ -68,6 +68,14 @@ public:
     };
     void applyColourRuns(const QVector<ColourRun> &runs);
 
+    // Replaces each range by the same text, as one change and one undo step. The ranges are
+    // positions of the current text, ascending and not overlapping. The selection is left alone.
+    struct TextRange {
+        int start = 0;
+        int length = 0;
+    };
+    void replaceRanges(const QVector<TextRange> &ranges, const QString &replacement);
+
     struct LoadResult {
         bool ok = false;
         QString error; // the reason when not ok

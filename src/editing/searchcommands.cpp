@@ -168,14 +168,16 @@ void SearchCommands::replaceAll()
     const TextSearch::PhraseMatcher matcher(find.phrase(), find.matchCase());
     const TextSearch::ReplaceAllPlan plan =
         TextSearch::planReplaceAll(m_text.text(), startMark(), matcher, int(replacement.size()));
-    // One undo step for the whole command.
-    m_text.beginUndoAction();
+    // The plan's edits follow one another (each start counts the replacements before it);
+    // the control takes them as ranges of the text as it is now.
+    QVector<RichTextControl::TextRange> ranges;
+    ranges.reserve(plan.edits.size());
+    int shift = 0;
     for (const TextSearch::Edit &edit : plan.edits) {
-        m_text.setSelStart(edit.start);
-        m_text.setSelLength(edit.length);
-        m_text.setSelText(replacement);
+        ranges.append({edit.start - shift, edit.length});
+        shift += int(replacement.size()) - edit.length;
     }
-    m_text.endUndoAction();
+    m_text.replaceRanges(ranges, replacement);
     if (plan.caret >= 0)
         m_text.setSelStart(plan.caret);
     setStartMark(m_text.selStart());
