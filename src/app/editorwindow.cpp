@@ -68,7 +68,12 @@ EditorWindow::EditorWindow(EditorContext &context, QWidget *parent) : QMainWindo
     new TypingAids(*this, context, *popup, [this] { m_colourCoding->colourTyped(); });
 
     new Snippets(this, *m_text, [this](int n) { return m_context.preferences().phrases[n - 1]; });
-    new SearchCommands(this, *m_text, state, context.services.prompts, [this](const QString &hint) { setHint(hint); });
+    auto *search = new SearchCommands(this, *m_text, state, context.services.prompts,
+                                      [this](const QString &hint) { setHint(hint); });
+    connect(popup->findChild<QAction *>(QStringLiteral("mnuPHighlight")), &QAction::triggered, search,
+            &SearchCommands::highlightSub);
+    connect(popup->findChild<QAction *>(QStringLiteral("mnuPGoto")), &QAction::triggered, search,
+            &SearchCommands::openGoto);
 
     action(QStringLiteral("mnuFontSizesItem(2)"))->setChecked(true);
 

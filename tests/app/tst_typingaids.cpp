@@ -167,6 +167,24 @@ private slots:
         QVERIFY(item("mnuParseHTML"));
     }
 
+    void rightButtonMenuItemsReachTheirCommands()
+    {
+        Typing typing;
+        typing.text()->setText(QStringLiteral("sub a {\r\n  x;\r\n}\r\n"));
+        // The same selection as the Program menu's item gives.
+        typing.text()->setSelStart(12);
+        typing.window->action("mnuFindSub")->trigger();
+        const QString fromMenu = typing.text()->selText();
+        QVERIFY(!fromMenu.isEmpty());
+        typing.text()->setSelStart(12);
+        auto *popup = typing.window->findChild<QMenu *>("mnuPopup1");
+        popup->findChild<QAction *>("mnuPHighlight")->trigger();
+        QCOMPARE(typing.text()->selText(), fromMenu);
+        popup->findChild<QAction *>("mnuPGoto")->trigger();
+        QWidget *gotoWindow = typing.window->findChild<QWidget *>("frmGoto");
+        QVERIFY(gotoWindow && gotoWindow->isVisible());
+    }
+
     void toolbarImagesDescribeThemselves()
     {
         Typing typing;
