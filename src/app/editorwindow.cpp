@@ -237,6 +237,7 @@ void EditorWindow::setHint(const QString &text)
 {
     m_hint = text;
     m_status->setPanelText(StatusPanels::Hint, text);
+    emit hintChanged(text);
 }
 
 void EditorWindow::openPreferences()

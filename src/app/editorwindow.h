@@ -63,6 +63,8 @@ public:
 signals:
     // The user ended the program (File > Exit or the close box); positions are written.
     void ended();
+    // Every change of the hint line.
+    void hintChanged(const QString &text);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -17,13 +17,9 @@ struct SearchFixture {
     EditorFixture fixture;
     EditorWindow window{fixture.context};
     QStringList hints;
-    // The window's own search commands give way to these, which also record the hints.
-    bool ownCommandsRemoved = (delete window.findChild<SearchCommands *>(), true);
-    SearchCommands commands{&window, *window.textControl(), window.state, fixture.prompts,
-                            [this](const QString &hint) {
-                                hints << hint;
-                                window.setHint(hint);
-                            }};
+    QMetaObject::Connection hintRecorder =
+        QObject::connect(&window, &EditorWindow::hintChanged, &window, [this](const QString &hint) { hints << hint; });
+    SearchCommands &commands = *window.findChild<SearchCommands *>();
     RichTextControl &text = *window.textControl();
 
     FindWindow *find() const { return window.findChild<FindWindow *>(QStringLiteral("Find")); }

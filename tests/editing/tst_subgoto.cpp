@@ -16,13 +16,9 @@ struct NavigationFixture {
     EditorWindow window{fixture.context};
     QStringList hints;
     QList<int> pointers; // the text control's pointer at each message
-    // The window's own search commands give way to these, which also record the hints.
-    bool ownCommandsRemoved = (delete window.findChild<SearchCommands *>(), true);
-    SearchCommands commands{&window, *window.textControl(), window.state, fixture.prompts,
-                            [this](const QString &hint) {
-                                hints << hint;
-                                window.setHint(hint);
-                            }};
+    QMetaObject::Connection hintRecorder =
+        QObject::connect(&window, &EditorWindow::hintChanged, &window, [this](const QString &hint) { hints << hint; });
+    SearchCommands &commands = *window.findChild<SearchCommands *>();
     RichTextControl &text = *window.textControl();
 
     QString selection() const { return QStringLiteral("%1+%2").arg(text.selStart()).arg(text.selLength()); }
