@@ -7,18 +7,17 @@
 #include "platform/commandline.h"
 #include "platform/launcher.h"
 #include "platform/prompts.h"
+#include "platform/windowplacement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -54,6 +53,7 @@ PreferencesDialog::PreferencesDialog(PreferencesState &state, const Settings &se
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
+    centreWhenFirstShown(this);
 
     auto *tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("SSTab1"));
@@ -327,17 +327,3 @@ void PreferencesDialog::leaving(int result)
         emit cancelled();
 }
 
-void PreferencesDialog::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
-    QRect area;
-    if (const QWidget *owner = parentWidget())
-        area = owner->window()->frameGeometry();
-    else if (const QScreen *screen = QGuiApplication::primaryScreen())
-        area = screen->geometry();
-    if (area.isValid())
-        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-}

@@ -33,7 +33,6 @@ signals:
 
 protected:
     void leaving(int result) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *startupTab();
@@ -73,5 +72,4 @@ private:
     std::array<QLineEdit *, 5> m_launchBoxes{};
 
     bool m_showingState = false;
-    bool m_placed = false;
 };

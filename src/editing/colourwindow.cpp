@@ -2,6 +2,7 @@
 
 #include "colourmatcher.h"
 #include "platform/prompts.h"
+#include "platform/windowplacement.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@ ColourWindow::ColourWindow(ColourTable &table, const Settings &settings, Prompts
     setObjectName(QStringLiteral("FColors"));
     setWindowTitle(QStringLiteral("Syntax Highlighting"));
     setModal(false);
+    centreWhenFirstShown(this);
 
     auto *rows = new QGridLayout;
     rows->addWidget(new QLabel(QStringLiteral("Word To Be Highlighted"), this), 0, 0);
@@ -73,12 +75,6 @@ void ColourWindow::showWindow()
     // The table may have been replaced while the window was hidden (factory values).
     if (!isVisible())
         fillFromTable();
-    if (!m_placed && parentWidget()) {
-        adjustSize();
-        const QRect owner = parentWidget()->frameGeometry();
-        move(owner.center() - QPoint(width() / 2, height() / 2));
-        m_placed = true;
-    }
     show();
     raise();
     activateWindow();

@@ -41,5 +41,4 @@ private:
     std::array<QLineEdit *, ColourTable::Size> m_words{};
     std::array<QLabel *, ColourTable::Size> m_swatches{};
     QColor m_pickerColour = Qt::black; // the picker is shared by the rows and starts at its own last colour
-    bool m_placed = false;
 };

@@ -1,12 +1,12 @@
 #include "findwindow.h"
 
 #include "platform/twips.h"
+#include "platform/windowplacement.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace {
 constexpr double WidthTwips = 5760;
@@ -55,6 +55,7 @@ FindWindow::FindWindow(QWidget *parent)
     setObjectName(QStringLiteral("Find"));
     setWindowTitle(QStringLiteral("Search/Find"));
     setModal(false);
+    centreWhenFirstShown(this);
 
     auto x = [this](double twips) { return twipsToPixelsX(this, twips); };
     auto y = [this](double twips) { return twipsToPixelsY(this, twips); };
@@ -130,15 +131,3 @@ void FindWindow::applyLayout(Layout layout)
     setFixedSize(x(WidthTwips), y(place.height));
 }
 
-void FindWindow::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (m_placed)
-        return;
-    // Centred on the main window the first time; later it stays where the user left it.
-    m_placed = true;
-    if (const QWidget *owner = parentWidget()) {
-        const QRect area = owner->window()->frameGeometry();
-        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-    }
-}

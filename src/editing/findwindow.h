@@ -31,9 +31,6 @@ signals:
     void replaceNextClicked();
     void replaceAllClicked();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     QLineEdit *m_findText;
     QLineEdit *m_rewith;
@@ -43,5 +40,4 @@ private:
     QPushButton *m_replaceNext;
     QPushButton *m_replaceAll;
     Layout m_layout = Layout::Initial;
-    bool m_placed = false;
 };

@@ -1,11 +1,11 @@
 #include "gotowindow.h"
 
 #include "platform/twips.h"
+#include "platform/windowplacement.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace {
 constexpr double WidthTwips = 3120;
@@ -21,6 +21,7 @@ GotoWindow::GotoWindow(QWidget *parent)
     setObjectName(QStringLiteral("frmGoto"));
     setWindowTitle(QStringLiteral("Goto Line #"));
     setModal(false);
+    centreWhenFirstShown(this);
 
     auto x = [this](double twips) { return twipsToPixelsX(this, twips); };
     auto y = [this](double twips) { return twipsToPixelsY(this, twips); };
@@ -54,14 +55,3 @@ QString GotoWindow::typedNumber() const
     return m_lineToGo->text();
 }
 
-void GotoWindow::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
-    if (const QWidget *owner = parentWidget()) {
-        const QRect area = owner->window()->frameGeometry();
-        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-    }
-}

@@ -16,10 +16,6 @@ public:
 signals:
     void goToClicked();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     QLineEdit *m_lineToGo;
-    bool m_placed = false;
 };
